@@ -4,6 +4,7 @@
 // box; nothing here shows anything.
 
 #include <string>
+#include <utility>
 
 struct FileResult {
   bool ok = true;

@@ -3,12 +3,11 @@
 // packets, and the filter test.
 //
 // A received packet renders as text in ASCII mode (CR becomes CR LF, LF is
-// dropped, 00 becomes "<NULL>", other bytes stay) or as "XX " per byte in
-// HEX mode. With time stamps on, a sent entry starts " [ hh:mm:ss:zzz > ] "
+// dropped, 00 becomes "<NULL>", other bytes stay) or as two hex digits per
+// byte separated by spaces in HEX mode. With time stamps on, a sent entry starts " [ hh:mm:ss:zzz > ] "
 // and a received one " [ hh:mm:ss:zzz < ] " (20 characters). The final
-// character of a received entry is removed only when it is the HEX
-// separator space or a line-break character: a packet cut in the middle of a
-// line keeps all its data.
+// character of a received entry is removed only when it is a line-break
+// character: a packet cut in the middle of a line keeps all its data.
 
 #include <optional>
 #include <string>
@@ -27,8 +26,8 @@ std::string sentEntry(std::string_view echo, const std::optional<LocalTime>& tim
 // ASCII packet made only of LF bytes).
 std::string renderPacket(std::string_view bytes, OutputMode mode);
 
-// The entry for a non-empty body: stamp, then the final separator or
-// line-break character removed.
+// The entry for a non-empty body: stamp, then a final line-break character
+// removed.
 std::string receivedEntry(std::string_view body, const std::optional<LocalTime>& time);
 
 // The filter passes when it is empty or occurs in the entry exactly.

@@ -1,0 +1,43 @@
+#pragma once
+// E2eHarness: the whole program on the real platform (termios serial port,
+// system clock, real waits) in a fresh working directory, with running
+// timers. Only the message boxes are recorded instead of shown, and the port
+// list is given by the test (the system never lists pseudo-terminals).
+// The device is a real pseudo-terminal: PtyPair in-process, or the vdevice
+// tool. waitUntil() runs the event loop until a condition holds.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "app/Terminal.h"
+#include "doubles/FakePointer.h"
+#include "doubles/FakePortList.h"
+#include "doubles/RecordingNotifier.h"
+#include "platform/PosixSerialPort.h"
+#include "platform/SystemClock.h"
+#include "platform/ThreadSleeper.h"
+#include "support/TempWorkDir.h"
+#include "ui/TForm1.h"
+
+class E2eHarness : public ::testing::Test {
+ protected:
+  TempWorkDir dir;
+  PosixSerialPort port;
+  FakePortList ports;
+  SystemClock clock;
+  ThreadSleeper sleeper;
+  FakePointer pointer;
+  RecordingNotifier notifier;
+  std::unique_ptr<Terminal> terminal;
+
+  ~E2eHarness() override;
+
+  void start();
+  TForm1& form() { return terminal->form(); }
+  // Types the device path into the port chooser and presses Connect.
+  void connectTo(const std::string& path);
+  // Runs the event loop until `done` holds or timeoutMs passes; returns done().
+  static bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+};
