@@ -13,15 +13,23 @@
 #include "ui/TForm1.h"
 
 namespace {
-bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
 }  // namespace
 
 ConsoleController::ConsoleController(TForm1& form, TransmitController& transmit, CommandHistory& history,
                                      SerialLink& link)
     : m_form(form), m_transmit(transmit), m_history(history), m_link(link) {
   connect(m_form.ButtonSend, &QPushButton::clicked, this, &ConsoleController::ButtonSendClick);
-  connect(m_form.RBASCII, &QRadioButton::clicked, this, &ConsoleController::RBASCIIClick);
-  connect(m_form.RBHEX, &QRadioButton::clicked, this, &ConsoleController::RBHEXClick);
+  // The tail is reset when a mode button becomes selected, by a click or by
+  // the settings being applied; clicking the selected one changes nothing.
+  connect(m_form.RBASCII, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RBASCIIClick();
+  });
+  connect(m_form.RBHEX, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RBHEXClick();
+  });
   connect(m_form.FastOldCmd, &QListWidget::itemDoubleClicked, this,
           [this] { choose(m_form.FastOldCmd, m_form.MainStrCmd); });
   connect(m_form.LBTail, &QListWidget::itemDoubleClicked, this,
@@ -32,12 +40,15 @@ ConsoleController::ConsoleController(TForm1& form, TransmitController& transmit,
   for (QObject* watched : {static_cast<QObject*>(m_form.MainStrCmd), static_cast<QObject*>(m_form.AddStrCmd),
                            static_cast<QObject*>(m_form.FastOldCmd), static_cast<QObject*>(m_form.LBTail)})
     watched->installEventFilter(this);
-  m_hexMode = m_form.RBHEX->isChecked();
 }
 
-void ConsoleController::ButtonSendClick() { sendConsoleLine(); }
+void ConsoleController::ButtonSendClick() {
+  sendConsoleLine();
+}
 
-void ConsoleController::sendConsoleLine() { m_transmit.SendPortData(Cp1251::fromUnicode(m_form.MainStrCmd->text())); }
+void ConsoleController::sendConsoleLine() {
+  m_transmit.SendPortData(Cp1251::fromUnicode(m_form.MainStrCmd->text()));
+}
 
 void ConsoleController::ReadOldCmd() {
   m_form.FastOldCmd->clear();
@@ -46,14 +57,10 @@ void ConsoleController::ReadOldCmd() {
 }
 
 void ConsoleController::RBASCIIClick() {
-  if (!m_hexMode) return;
-  m_hexMode = false;
   m_form.AddStrCmd->setText("$0D");
 }
 
 void ConsoleController::RBHEXClick() {
-  if (m_hexMode) return;
-  m_hexMode = true;
   m_form.AddStrCmd->clear();
 }
 
@@ -130,6 +137,14 @@ bool ConsoleController::dropDownKey(QListWidget* list, QLineEdit* field, QEvent*
   }
   if (key->key() == Qt::Key_Escape) {
     closeDropDown(list, field);
+    return true;
+  }
+  // The list opens with nothing chosen, but the view has already put its
+  // cursor on the first row, so its own Down would skip to the second: the
+  // first arrow key chooses the top row (the newest line, the first template).
+  if ((key->key() == Qt::Key_Down || key->key() == Qt::Key_Up) && list->selectedItems().isEmpty() &&
+      list->count() > 0) {
+    list->setCurrentRow(0);
     return true;
   }
   return false;

@@ -27,6 +27,8 @@ class ConsoleController : public QObject {
   void ButtonSendClick();
   // Refills the history drop-down, newest first, nothing selected.
   void ReadOldCmd();
+  // Run whenever the button becomes selected (never for a click on the
+  // button already selected).
   void RBASCIIClick();
   void RBHEXClick();
   // Opens a drop-down under its field with the focus in it.
@@ -52,5 +54,4 @@ class ConsoleController : public QObject {
   TransmitController& m_transmit;
   CommandHistory& m_history;
   SerialLink& m_link;
-  bool m_hexMode = false;
 };

@@ -69,6 +69,10 @@ struct BurstCase {
   std::string fileSecond;
 };
 
+void PrintTo(const BurstCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class ReceiveBursts : public ReceiveE2eTest, public ::testing::WithParamInterface<BurstCase> {};
 
 // " [ hh:mm:ss:zzz < ] ": 20 characters.
@@ -87,8 +91,7 @@ TEST_P(ReceiveBursts, EachBurstBecomesOneEntryInTheWindowAndTheFile) {
   // separation time before the second burst starts.
   device.send(c.second);
   ASSERT_TRUE(waitUntil([&] { return logged(2); })) << form().LRead->text().toStdString();
-  EXPECT_EQ(form().StaticText3->text(),
-            QStringLiteral("TX: 0 RX: %1").arg(c.first.size() + c.second.size()));
+  EXPECT_EQ(form().StaticText3->text(), QStringLiteral("TX: 0 RX: %1").arg(c.first.size() + c.second.size()));
 
   QStringList shown = form().MainWindow->toPlainText().split('\n');
   std::vector<std::string> lines = split(logFile(), "\r\n");
@@ -117,15 +120,14 @@ TEST_P(ReceiveBursts, EachBurstBecomesOneEntryInTheWindowAndTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     AsciiAndHex, ReceiveBursts,
-    ::testing::Values(
-        BurstCase{"Ascii", false, false, "hello\r\n", "two\rlines\r\n", "hello", "two\nlines", "hello\r",
-                  "two\r\nlines\r"},
-        BurstCase{"AsciiStamped", false, true, "hello\r\n", "\xCF\xF0\xE8\xE2\xE5\xF2", "hello",
-                  QStringLiteral("Привет"), "hello\r", "\xCF\xF0\xE8\xE2\xE5\xF2"},
-        BurstCase{"Hex", true, false, "\x01\x02\xFF", "OK\r\n", "01 02 FF", "4F 4B 0D 0A", "01 02 FF",
-                  "4F 4B 0D 0A"},
-        BurstCase{"HexStamped", true, true, "\x01\x02\xFF", std::string(1, '\0'), "01 02 FF", "00", "01 02 FF",
-                  "00"}),
+    ::testing::Values(BurstCase{"Ascii", false, false, "hello\r\n", "two\rlines\r\n", "hello", "two\nlines",
+                                "hello\r", "two\r\nlines\r"},
+                      BurstCase{"AsciiStamped", false, true, "hello\r\n", "\xCF\xF0\xE8\xE2\xE5\xF2", "hello",
+                                QStringLiteral("Привет"), "hello\r", "\xCF\xF0\xE8\xE2\xE5\xF2"},
+                      BurstCase{"Hex", true, false, "\x01\x02\xFF", "OK\r\n", "01 02 FF", "4F 4B 0D 0A",
+                                "01 02 FF", "4F 4B 0D 0A"},
+                      BurstCase{"HexStamped", true, true, "\x01\x02\xFF", std::string(1, '\0'), "01 02 FF",
+                                "00", "01 02 FF", "00"}),
     [](const ::testing::TestParamInfo<BurstCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ReceiveE2eTest, LongBurstArrivesWholeCutIntoPacketsOfAtMost2048Bytes) {
@@ -140,9 +142,13 @@ TEST_F(ReceiveE2eTest, LongBurstArrivesWholeCutIntoPacketsOfAtMost2048Bytes) {
   // pseudo-terminal takes less than the whole burst at once.
   std::size_t done = 0;
   while (done < data.size()) {
-    const ssize_t n = write(device.masterFd(), data.data() + done, std::min<std::size_t>(1024, data.size() - done));
-    if (n > 0) done += static_cast<std::size_t>(n);
-    else ASSERT_TRUE(n < 0 && errno == EAGAIN) << "write to the device side failed";
+    const ssize_t n =
+        write(device.masterFd(), data.data() + done, std::min<std::size_t>(1024, data.size() - done));
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else {
+      ASSERT_TRUE(n < 0 && errno == EAGAIN) << "write to the device side failed";
+    }
     waitUntil([] { return false; }, 1);
   }
 
@@ -164,7 +170,9 @@ TEST_F(ReceiveE2eTest, LongBurstArrivesWholeCutIntoPacketsOfAtMost2048Bytes) {
   for (std::size_t i = 0; i < packets.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_LE(packets[i].size(), 2048u);
-    if (i + 1 < packets.size()) EXPECT_GT(packets[i].size(), 1500u);
+    if (i + 1 < packets.size()) {
+      EXPECT_GT(packets[i].size(), 1500u);
+    }
   }
   EXPECT_EQ(Cp1251::fromUnicode(form().MainWindow->toPlainText().remove('\n')), data);
 }

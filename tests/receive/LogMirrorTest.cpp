@@ -125,21 +125,22 @@ TEST_F(LogMirrorTest, FileHoldsTheEntriesWrittenWhileOnAsWindows1251Lines) {
             " [ 14:03:07:125 > ] \xCF\xF0\xE8\xE2\xE5\xF2\r\n"
             " [ 14:03:07:127 < ] \xCE\xF2\xE2\xE5\xF2\r\n"
             " [ 14:03:07:131 < ] A\r\nB\r\r\n");
-  EXPECT_EQ(form().MainWindow->toPlainText(),
-            QStringLiteral(" [ 14:03:07:125 > ] Привет\n"
-                           " [ 14:03:07:127 < ] Ответ\n"
-                           " [ 14:03:07:127 > ] not mirrored\n"
-                           " [ 14:03:07:129 < ] not mirrored either\n"
-                           " [ 14:03:07:131 < ] A\nB"));
+  EXPECT_EQ(form().MainWindow->toPlainText(), QStringLiteral(" [ 14:03:07:125 > ] Привет\n"
+                                                             " [ 14:03:07:127 < ] Ответ\n"
+                                                             " [ 14:03:07:127 > ] not mirrored\n"
+                                                             " [ 14:03:07:129 < ] not mirrored either\n"
+                                                             " [ 14:03:07:131 < ] A\nB"));
 }
 
 TEST_F(LogMirrorTest, FileThatCannotBeCreatedIsReportedOnceAndMirroringStaysOff) {
   fs::create_directory(kName);
   form().StartLog->click();
   ASSERT_EQ(notifier.errors.size(), 1);
-  EXPECT_TRUE(notifier.errors.first().startsWith(QString::fromStdString(kName))) << notifier.errors.first().toStdString();
+  EXPECT_TRUE(notifier.errors.first().startsWith(QString::fromStdString(kName)))
+      << notifier.errors.first().toStdString();
   EXPECT_EQ(form().StartLog->text(), "Start Log");
-  EXPECT_TRUE(form().STLog->text().startsWith(QStringLiteral("Не удалось создать файл лога LOG_2024 3 5 14 3 7.txt")))
+  EXPECT_TRUE(
+      form().STLog->text().startsWith(QStringLiteral("Не удалось создать файл лога LOG_2024 3 5 14 3 7.txt")))
       << form().STLog->text().toStdString();
   EXPECT_FALSE(terminal->logFile().LogFileActive());
   EXPECT_FALSE(terminal->logFile().LogFileOpen());
@@ -157,13 +158,23 @@ TEST_F(LogMirrorTest, FileThatCannotBeCreatedIsReportedOnceAndMirroringStaysOff)
   EXPECT_EQ(notifier.errors.size(), 1);
 }
 
-TEST_F(LogMirrorTest, WriteFailureIsReportedOnceAndStopsMirroringUntilResumed) {
+// The first entry that cannot be written comes from the device or from the
+// console; either way the failure is reported once.
+class LogWriteFailure : public LogMirrorTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LogWriteFailure, IsReportedOnceAndStopsMirroringUntilResumed) {
+  const bool failsInASend = GetParam();
+  form().AddStrCmd->clear();
   form().StartLog->click();
   deliver("one");
   ASSERT_EQ(readFile(dir.file(kName)), "one\r\n");
   {
     FileSizeLimit full(5);
-    deliver("two");
+    if (failsInASend) {
+      typeAndEnter("two");
+    } else {
+      deliver("two");
+    }
     deliver("three");
     typeAndEnter("four");
   }
@@ -171,7 +182,8 @@ TEST_F(LogMirrorTest, WriteFailureIsReportedOnceAndStopsMirroringUntilResumed) {
   EXPECT_TRUE(notifier.errors.first().contains(QString::fromStdString(kName)));
   EXPECT_EQ(form().StartLog->text(), "Go Log");
   EXPECT_EQ(form().STLog->text(),
-            QStringLiteral("Запись в файл лога остановлена из-за ошибки (LOG_2024 3 5 14 3 7.txt: File too large)"));
+            QStringLiteral(
+                "Запись в файл лога остановлена из-за ошибки (LOG_2024 3 5 14 3 7.txt: File too large)"));
   EXPECT_FALSE(terminal->logFile().LogFileActive());
   EXPECT_EQ(form().MainWindow->toPlainText(), "one\ntwo\nthree\nfour") << "the window is not affected";
 
@@ -181,5 +193,10 @@ TEST_F(LogMirrorTest, WriteFailureIsReportedOnceAndStopsMirroringUntilResumed) {
   EXPECT_EQ(readFile(dir.file(kName)), "one\r\nfive\r\n") << "resuming appends to the same file";
   EXPECT_EQ(notifier.errors.size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(ReceivedOrSent, LogWriteFailure, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "InASend" : "InAReceivedEntry");
+                         });
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "assist/HousekeepingController.h"
+#include "receive/LogFileController.h"
 #include "receive/ReceiveController.h"
 #include "support/TerminalHarness.h"
 #include "ui/Colors.h"
@@ -55,6 +56,10 @@ struct ModeCase {
   QString shown;
 };
 
+void PrintTo(const ModeCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class ReceiveModes : public TerminalHarness, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(ReceiveModes, PacketIsLoggedOnlyOnceTheSeparationTimeHasPassed) {
@@ -85,15 +90,17 @@ TEST_P(ReceiveModes, PacketIsLoggedOnlyOnceTheSeparationTimeHasPassed) {
 // The clock starts at 14:03:07.125; the packet is logged 101 ms later.
 INSTANTIATE_TEST_SUITE_P(
     AsciiAndHex, ReceiveModes,
-    ::testing::Values(
-        ModeCase{"AsciiLine", false, false, "OK\r\n", "OK"},
-        ModeCase{"AsciiStamped", false, true, "OK\r\n", " [ 14:03:07:226 < ] OK"},
-        ModeCase{"AsciiCutMidLine", false, false, "ABC", "ABC"},
-        ModeCase{"AsciiLinesAndControls", false, false, std::string("A\rB\x1B" "C\0D\r\n", 8),
-                 "A\nB<1B>C<NULL>D"},
-        ModeCase{"Hex", true, false, "\x01\x02\xFF", "01 02 FF"},
-        ModeCase{"HexStamped", true, true, "\x01\x02\xFF", " [ 14:03:07:226 < ] 01 02 FF"},
-        ModeCase{"HexLineEndIsJustBytes", true, false, "OK\r\n", "4F 4B 0D 0A"}),
+    ::testing::Values(ModeCase{"AsciiLine", false, false, "OK\r\n", "OK"},
+                      ModeCase{"AsciiStamped", false, true, "OK\r\n", " [ 14:03:07:226 < ] OK"},
+                      ModeCase{"AsciiCutMidLine", false, false, "ABC", "ABC"},
+                      ModeCase{"AsciiLinesAndControls", false, false,
+                               std::string("A\rB\x1B"
+                                           "C\0D\r\n",
+                                           8),
+                               "A\nB<1B>C<NULL>D"},
+                      ModeCase{"Hex", true, false, "\x01\x02\xFF", "01 02 FF"},
+                      ModeCase{"HexStamped", true, true, "\x01\x02\xFF", " [ 14:03:07:226 < ] 01 02 FF"},
+                      ModeCase{"HexLineEndIsJustBytes", true, false, "OK\r\n", "4F 4B 0D 0A"}),
     [](const ::testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ReceiveViewTest, FilterHidesEntriesFromWindowFileAndCounterButTheAfterAnswerStepStillRuns) {
@@ -250,7 +257,8 @@ TEST_F(ReceiveViewTest, FilterFieldTurnsYellowWhileInUseAndStaysYellowWhileItHol
       {true, "", colors::buttonFace()},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << (c.byMouse ? "click" : "focus") << " '" << c.text.toStdString() << "'");
+    SCOPED_TRACE(testing::Message() << (c.byMouse ? "click" : "focus") << " '" << c.text.toStdString()
+                                    << "'");
     if (c.byMouse) {
       QTest::mouseClick(filter, Qt::LeftButton);
     } else {
@@ -276,8 +284,10 @@ TEST_F(ReceiveViewTest, HousekeepingEmptiesALogOfMoreThan10000Lines) {
     // Entries of several lines count by their lines: 5000 two-line entries
     // make 10000 lines.
     for (int i = 0; i < (c.lines - 1) / 2; ++i) form().MainWindow->appendPlainText("a\nb");
-    if (c.lines % 2 == 1) form().MainWindow->appendPlainText("c");
-    else form().MainWindow->appendPlainText("c\nd");
+    if (c.lines % 2 == 1)
+      form().MainWindow->appendPlainText("c");
+    else
+      form().MainWindow->appendPlainText("c\nd");
     terminal->housekeeping().CustomFunctionsTimer();
     EXPECT_EQ(log().isEmpty(), c.emptied);
   }
