@@ -32,7 +32,7 @@ TEST_F(AutoConnectE2eTest, UnpluggedDeviceGoesYellowCostsNothingAndComesBackGree
   form().MainStrCmd->setText("hello");
 
   device.unplug();
-  EXPECT_TRUE(waitUntil([&] { return backgroundColor(form().ComPort) == colors::yellow(); }, 3000))
+  EXPECT_TRUE(waitUntil([&] { return backgroundColor(form().ComPort) == colors::yellow(); }, 5000))
       << "the supervisor ticks once a second";
   EXPECT_FALSE(terminal->link().PortOpen());
 
