@@ -24,8 +24,12 @@ TEST(SystemClockTest, AgreesWithLocalTimeAndMovesForward) {
     const long long expected =
         ((((d.dayOfWeek() - 1) * 24LL + tm.hour()) * 60 + tm.minute()) * 60 + tm.second()) * 1000 + tm.msec();
     // A week boundary between the two readings is the only allowed jump.
-    if (expected >= seen) EXPECT_LE(expected - seen, 50);
-    if (previous >= 0 && seen >= previous - 1000) EXPECT_GE(seen, previous);
+    if (expected >= seen) {
+      EXPECT_LE(expected - seen, 50);
+    }
+    if (previous >= 0 && seen >= previous - 1000) {
+      EXPECT_GE(seen, previous);
+    }
     EXPECT_EQ(t.year, d.year());
     EXPECT_GE(t.millisecond, 0);
     EXPECT_LT(t.millisecond, 1000);
