@@ -31,7 +31,8 @@ std::string hexLine(size_t bytes) {
   return s;
 }
 
-void sendPath(benchmark::State& state, const std::string& line, const std::string& tailTemplate, OutputMode mode) {
+void sendPath(benchmark::State& state, const std::string& line, const std::string& tailTemplate,
+              OutputMode mode) {
   QPlainTextEdit log;
   log.resize(937, 373);
   log.show();

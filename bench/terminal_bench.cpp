@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
@@ -25,17 +24,13 @@
 #include <string>
 
 #include "app/Terminal.h"
-#include "doubles/FakePointer.h"
-#include "doubles/FakePortList.h"
-#include "doubles/RecordingNotifier.h"
-#include "platform/PosixSerialPort.h"
-#include "platform/SystemClock.h"
-#include "platform/ThreadSleeper.h"
 #include "receive/LogFileController.h"
 #include "receive/LogView.h"
 #include "receive/ReceiveController.h"
+#include "support/RealPlatform.h"
 #include "support/TempWorkDir.h"
 #include "support/VirtualDevice.h"
+#include "ui/LogWindow.h"
 #include "ui/TForm1.h"
 #include "vdevice/StreamPattern.h"
 
@@ -48,7 +43,8 @@ double cpuSeconds() {
 }
 
 // Runs the event loop for ms milliseconds, or until done() holds.
-bool runFor(int ms, const std::function<bool()>& done = [] { return false; }) {
+bool runFor(
+    int ms, const std::function<bool()>& done = [] { return false; }) {
   QElapsedTimer timer;
   timer.start();
   QEventLoop loop;
@@ -71,16 +67,10 @@ struct CpuWindow {
 };
 
 // The program on the real platform, connected to the virtual device.
-struct Program {
+struct Program : RealPlatform {
   TempWorkDir dir;
-  PosixSerialPort port;
-  FakePortList ports;
-  SystemClock clock;
-  ThreadSleeper sleeper;
-  FakePointer pointer;
-  RecordingNotifier notifier;
   VirtualDevice device{{"", "silent", ""}};
-  Terminal terminal{{port, ports, clock, sleeper, pointer, notifier}};
+  Terminal terminal{services()};
   long ticks = 0;
 
   Program() {
@@ -151,7 +141,8 @@ std::string hexLinesToBytes(const std::string& s) {
   std::string out;
   auto digit = [](char c) { return c <= '9' ? c - '0' : c - 'A' + 10; };
   for (size_t i = 0; i + 1 < s.size();) {
-    if (std::isxdigit(static_cast<unsigned char>(s[i])) && std::isxdigit(static_cast<unsigned char>(s[i + 1]))) {
+    if (std::isxdigit(static_cast<unsigned char>(s[i])) &&
+        std::isxdigit(static_cast<unsigned char>(s[i + 1]))) {
       out += static_cast<char>(digit(s[i]) * 16 + digit(s[i + 1]));
       i += 2;
     } else {
@@ -187,19 +178,19 @@ int streamMode(const std::string& kind, long bytes) {
   const double cpuMs = w.cpuMs();
   const long received = p.terminal.totals().RxByteTotal - rx0;
 
-  const std::string expected = StreamPattern::make(binary ? StreamPattern::Kind::Binary : StreamPattern::Kind::Text,
-                                                   static_cast<size_t>(bytes));
+  const std::string expected = StreamPattern::make(
+      binary ? StreamPattern::Kind::Binary : StreamPattern::Kind::Text, static_cast<size_t>(bytes));
   const std::string file = readAll(p.dir.file(logName));
-  const bool fileHoldsAll = binary ? hexLinesToBytes(file) == expected
-                                   : withoutLineBreaks(file) == withoutLineBreaks(expected);
+  const bool fileHoldsAll =
+      binary ? hexLinesToBytes(file) == expected : withoutLineBreaks(file) == withoutLineBreaks(expected);
   const double ceiling = 2048.0 * ticksPerSecond;
   std::printf("complete: %s\nbytes_sent: %ld\nbytes_received: %ld\nlog_file_holds_all: %s\n",
               complete ? "yes" : "no", bytes, received, fileHoldsAll ? "yes" : "no");
-  std::printf("seconds: %.3f\nbytes_per_second: %.0f\nticks_per_second_idle: %.1f\n", seconds, received / seconds,
-              ticksPerSecond);
+  std::printf("seconds: %.3f\nbytes_per_second: %.0f\nticks_per_second_idle: %.1f\n", seconds,
+              received / seconds, ticksPerSecond);
   std::printf("ticks_per_second_streaming: %.1f\n", p.ticks / seconds);
-  std::printf("fraction_of_ceiling: %.3f\ncpu_ms: %.1f\nlog_lines: %d\n", (received / seconds) / ceiling, cpuMs,
-              f.MainWindow->blockCount());
+  std::printf("fraction_of_ceiling: %.3f\ncpu_ms: %.1f\nlog_lines: %d\n", (received / seconds) / ceiling,
+              cpuMs, f.MainWindow->blockCount());
   return complete && fileHoldsAll ? 0 : 1;
 }
 
@@ -234,6 +225,7 @@ int main(int argc, char** argv) {
   if (mode == "connected" && argc > 2) return connectedMode(std::atoi(argv[2]));
   if (mode == "stream" && argc > 3) return streamMode(argv[2], std::atol(argv[3]));
   if (mode == "append" && argc > 2) return appendMode(std::atoi(argv[2]));
-  std::fprintf(stderr, "usage: terminal_bench floor|connected SECONDS | stream text|binary BYTES | append LINES\n");
+  std::fprintf(stderr,
+               "usage: terminal_bench floor|connected SECONDS | stream text|binary BYTES | append LINES\n");
   return 2;
 }

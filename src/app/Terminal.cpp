@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -18,8 +17,9 @@
 #include "serial/PortAccessController.h"
 #include "transmit/TransmitController.h"
 #include "ui/Colors.h"
-#include "ui/TFormEditHelpCmd.h"
+#include "ui/LogWindow.h"
 #include "ui/TForm1.h"
+#include "ui/TFormEditHelpCmd.h"
 #include "ui/TInfo.h"
 #include "ui/TOpenPortError.h"
 #include "ui/WidgetColors.h"
@@ -32,8 +32,8 @@ Terminal::Terminal(const PlatformServices& platform)
   m_portAccess = std::make_unique<PortAccessController>(f, m_link, platform.ports, platform.notifier);
   m_connection =
       std::make_unique<ConnectionController>(f, *m_portAccess, m_link, platform.sleeper, platform.notifier);
-  m_transmit = std::make_unique<TransmitController>(f, m_link, m_history, *m_logView, m_totals, platform.clock,
-                                                    platform.notifier);
+  m_transmit = std::make_unique<TransmitController>(f, m_link, m_history, *m_logView, m_totals,
+                                                    platform.clock, platform.notifier);
   m_receive = std::make_unique<ReceiveController>(f, m_link, *m_logView, m_totals, platform.clock);
   m_console = std::make_unique<ConsoleController>(f, *m_transmit, m_history, m_link);
   m_housekeeping = std::make_unique<HousekeepingController>(f, platform.clock);
@@ -113,4 +113,6 @@ bool Terminal::FormClose() {
   return true;
 }
 
-void Terminal::reportError(const QString& text) { m_platform.notifier.error(m_form.get(), text); }
+void Terminal::reportError(const QString& text) {
+  m_platform.notifier.error(m_form.get(), text);
+}

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 #include "platform/Clock.h"
+#include "ui/LogWindow.h"
 #include "ui/TForm1.h"
 
 HousekeepingController::HousekeepingController(TForm1& form, Clock& clock) : m_form(form), m_clock(clock) {

@@ -14,4 +14,6 @@ void DialogNotifier::error(QWidget* parent, const QString& text) {
   box.exec();
 }
 
-void DialogNotifier::showModal(QDialog* window) { window->exec(); }
+void DialogNotifier::showModal(QDialog* window) {
+  window->exec();
+}

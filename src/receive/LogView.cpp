@@ -10,6 +10,7 @@
 #include "receive/LogEntry.h"
 #include "receive/LogFileController.h"
 #include "ui/Colors.h"
+#include "ui/LogWindow.h"
 #include "ui/TForm1.h"
 #include "ui/WidgetColors.h"
 

@@ -55,7 +55,8 @@ void ConnectionController::BTConnectClick() {
       setBackgroundColor(m_form.ComPort, colors::green());
       sendOnConnect();
     } else if (!m_form.ComPort->currentText().isEmpty()) {
-      m_notifier.message(&m_form, "Что-то не открывается порт. Программа может работать только с COM1..COM9.");
+      m_notifier.message(&m_form,
+                         "Что-то не открывается порт. Программа может работать только с COM1..COM9.");
     }
     return;
   }
@@ -68,7 +69,8 @@ void ConnectionController::BTConnectClick() {
 
 void ConnectionController::AutoConnectClick() {
   if (m_form.AutoConnect->isChecked())
-    m_notifier.message(&m_form, "При включенном режиме AutoConnect в некоторых драйверах COM-порта возможны глюки!");
+    m_notifier.message(&m_form,
+                       "При включенном режиме AutoConnect в некоторых драйверах COM-порта возможны глюки!");
 }
 
 void ConnectionController::CheckConnectTimer() {

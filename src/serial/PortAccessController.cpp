@@ -28,7 +28,8 @@ bool pathExists(const std::string& path) {
 }
 }  // namespace
 
-PortAccessController::PortAccessController(TForm1& form, SerialLink& link, PortList& ports, Notifier& notifier)
+PortAccessController::PortAccessController(TForm1& form, SerialLink& link, PortList& ports,
+                                           Notifier& notifier)
     : m_form(form), m_link(link), m_ports(ports), m_notifier(notifier) {
   connect(m_form.BTRescan, &QPushButton::clicked, this, &PortAccessController::BTRescanClick);
 }
@@ -58,7 +59,9 @@ void PortAccessController::RescanPorts() {
   chooser->clearEditText();
 }
 
-void PortAccessController::BTRescanClick() { RescanPorts(); }
+void PortAccessController::BTRescanClick() {
+  RescanPorts();
+}
 
 bool PortAccessController::OpenPort() {
   const std::string name = Cp1251::fromUnicode(m_form.ComPort->currentText());
@@ -72,4 +75,6 @@ bool PortAccessController::OpenPort() {
   return m_link.OpenPort(resolvePortPath(name, pathExists), settings);
 }
 
-void PortAccessController::ClosePort() { m_link.ClosePort(); }
+void PortAccessController::ClosePort() {
+  m_link.ClosePort();
+}

@@ -22,4 +22,6 @@ void SerialLink::ClosePort() {
   m_open = false;
 }
 
-bool SerialLink::probe() { return m_port.configure(m_config); }
+bool SerialLink::probe() {
+  return m_port.configure(m_config);
+}

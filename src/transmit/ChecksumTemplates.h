@@ -13,9 +13,8 @@
 #include "transmit/OutputMode.h"
 
 inline constexpr std::array<std::string_view, 9> kTailTemplates = {
-    "[SUM_8(0..n)]",      "[SUM_8(1..n)]",      "[SUM_8(2..n)]",
-    "[XOR_8 (0..n)]",     "[XOR_8 (1..n)]",     "[XOR_8 (2..n)]",
-    "[FF - SUM_8(0..n)]", "[FF - SUM_8(1..n)]", "[FF - SUM_8(2..n)]",
+    "[SUM_8(0..n)]",  "[SUM_8(1..n)]",      "[SUM_8(2..n)]",      "[XOR_8 (0..n)]",     "[XOR_8 (1..n)]",
+    "[XOR_8 (2..n)]", "[FF - SUM_8(0..n)]", "[FF - SUM_8(1..n)]", "[FF - SUM_8(2..n)]",
 };
 
 // The value 0..255 of one template over `line`; `templ` must be one of

@@ -23,8 +23,8 @@ struct ByteTotals;
 class TransmitController : public QObject {
   Q_OBJECT
  public:
-  TransmitController(TForm1& form, SerialLink& link, CommandHistory& history, LogView& log, ByteTotals& totals,
-                     Clock& clock, Notifier& notifier);
+  TransmitController(TForm1& form, SerialLink& link, CommandHistory& history, LogView& log,
+                     ByteTotals& totals, Clock& clock, Notifier& notifier);
 
   void SendPortData(const std::string& line);
 

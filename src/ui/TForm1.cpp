@@ -18,6 +18,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Colors.h"
 #include "ui/FormWidgets.h"
+#include "ui/LogWindow.h"
 #include "ui/UpDownArrows.h"
 
 namespace fw = formwidgets;
@@ -161,7 +162,7 @@ void TForm1::buildTopBar() {
 }
 
 void TForm1::buildLogViews() {
-  MainWindow = new QPlainTextEdit(this);
+  MainWindow = new LogWindow(this);
   MainWindow->setObjectName("MainWindow");
   MainWindow->setReadOnly(true);
 
@@ -170,7 +171,8 @@ void TForm1::buildLogViews() {
   fw::setBackground(SecondWindow, colors::tooltipBackground());
   SecondWindow->hide();
 
-  for (QPlainTextEdit* view : {MainWindow, SecondWindow}) {
+  for (QAbstractScrollArea* view : {static_cast<QAbstractScrollArea*>(MainWindow),
+                                    static_cast<QAbstractScrollArea*>(SecondWindow)}) {
     view->setGeometry(kRegionLeft, kLogTop, kRegionWidth, kLogHeight);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->setToolTip(kLogHint);

@@ -21,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class ClickableLabel;
+class LogWindow;
 class UpDownArrows;
 
 class TForm1 : public QWidget {
@@ -58,7 +59,7 @@ class TForm1 : public QWidget {
   QPushButton* BtInfo = nullptr;
 
   // The log and its frozen copy, in the same rectangle.
-  QPlainTextEdit* MainWindow = nullptr;
+  LogWindow* MainWindow = nullptr;
   QPlainTextEdit* SecondWindow = nullptr;
 
   // Log panel: output mode, send mode, clock, statistics.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/DataFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempWorkDir.h"
 
 namespace {
@@ -33,28 +34,6 @@ std::vector<std::string> namesIn(const std::string& dir) {
   std::sort(names.begin(), names.end());
   return names;
 }
-
-// Lowers the file-size limit for the life of the object, so that writing a
-// file fails even for root; the signal the kernel would send is ignored so
-// the write reports EFBIG instead of ending the test.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = m_saved;
-    lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    signal(SIGXFSZ, m_oldHandler);
-  }
-
- private:
-  rlimit m_saved{};
-  sighandler_t m_oldHandler;
-};
 
 struct DataFileTest : ::testing::Test {
   TempWorkDir dir;

@@ -1,17 +1,18 @@
 // Start-up and shut-down of the whole program in a fresh working directory.
+#include <sys/resource.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <sys/resource.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include "support/FileSizeLimit.h"
 #include "support/TerminalHarness.h"
+#include "ui/LogWindow.h"
 
 namespace {
 
@@ -63,34 +64,14 @@ TEST_F(StartupTest, CloseRewritesTheHistoryOnlyWhileItsFileExists) {
   startConnected();
   typeAndEnter("first");
   ASSERT_TRUE(terminal->FormClose());
-  EXPECT_EQ(readFile("OldCmd").substr(0, 6), std::string("\x05" "first"));
+  EXPECT_EQ(readFile("OldCmd").substr(0, 6), std::string("\x05"
+                                                         "first"));
 
   typeAndEnter("second");
   std::filesystem::remove("OldCmd");
   ASSERT_TRUE(terminal->FormClose());
   EXPECT_FALSE(std::filesystem::exists("OldCmd"));
 }
-
-// Files larger than a few bytes cannot be written while this is alive, which
-// makes a save fail even for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = m_saved;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    signal(SIGXFSZ, m_oldHandler);
-  }
-
- private:
-  rlimit m_saved{};
-  sighandler_t m_oldHandler;
-};
 
 TEST_F(StartupTest, FailedSaveKeepsTheWindowOpenOnceThenLetsTheUserLeave) {
   startConnected();

@@ -21,7 +21,9 @@ void FakeSerialPort::purge() {
   incoming.clear();
 }
 
-int FakeSerialPort::bytesWaiting() { return m_held && !unplugged ? static_cast<int>(incoming.size()) : 0; }
+int FakeSerialPort::bytesWaiting() {
+  return m_held && !unplugged ? static_cast<int>(incoming.size()) : 0;
+}
 
 int FakeSerialPort::read(char* buffer, int maxBytes) {
   if (!m_held || unplugged) return 0;

@@ -20,8 +20,8 @@ TEST_F(ConnectionE2eTest, EachBaudRateAndStopBitsReachTheDevice) {
     bool twoStopBits;
   };
   const Case cases[] = {
-      {0, B1200, 0, false},  {1, B2400, 2, true},   {2, B4800, 0, false},  {3, B9600, 2, true},
-      {4, B19200, 0, false}, {5, B38400, 2, true},  {6, B57600, 0, false}, {7, B115200, 2, true},
+      {0, B1200, 0, false},  {1, B2400, 2, true},  {2, B4800, 0, false},  {3, B9600, 2, true},
+      {4, B19200, 0, false}, {5, B38400, 2, true}, {6, B57600, 0, false}, {7, B115200, 2, true},
   };
   PtyPair device;
   start();

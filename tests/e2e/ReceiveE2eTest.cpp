@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -22,6 +21,7 @@
 #include "receive/ReceiveController.h"
 #include "support/E2eHarness.h"
 #include "support/PtyPair.h"
+#include "ui/LogWindow.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QtTest/QTest>
 
 #include "support/E2eHarness.h"
 #include "support/PtyPair.h"
+#include "ui/LogWindow.h"
 
 namespace {
 

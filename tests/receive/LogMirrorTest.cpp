@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <csignal>
 #include <filesystem>
@@ -16,7 +15,9 @@
 
 #include "receive/LogFileController.h"
 #include "receive/ReceiveController.h"
+#include "support/FileSizeLimit.h"
 #include "support/TerminalHarness.h"
+#include "ui/LogWindow.h"
 
 namespace {
 
@@ -38,29 +39,6 @@ int logFilesIn(const std::string& folder) {
     if (entry.path().filename().string().rfind("LOG_", 0) == 0) ++count;
   return count;
 }
-
-// Lowers the largest file this process may write, so the next write past
-// `bytes` fails with EFBIG instead of killing the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = m_saved;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    std::signal(SIGXFSZ, m_oldHandler);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit m_saved{};
-  void (*m_oldHandler)(int) = nullptr;
-};
 
 class LogMirrorTest : public TerminalHarness {
  protected:

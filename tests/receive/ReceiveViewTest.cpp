@@ -22,6 +22,7 @@
 #include "receive/ReceiveController.h"
 #include "support/TerminalHarness.h"
 #include "ui/Colors.h"
+#include "ui/LogWindow.h"
 #include "ui/UpDownArrows.h"
 #include "ui/WidgetColors.h"
 

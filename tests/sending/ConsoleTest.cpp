@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/FileSizeLimit.h"
 #include "support/TerminalHarness.h"
 
 namespace {
@@ -279,27 +280,6 @@ TEST_F(ConsoleTest, HistoryComesBackAfterARestartUnlessItsFileWasDeleted) {
     terminal.reset();
   }
 }
-
-// Files larger than a few bytes cannot be written while this is alive, which
-// makes a save fail even for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = m_saved;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    signal(SIGXFSZ, m_oldHandler);
-  }
-
- private:
-  rlimit m_saved{};
-  sighandler_t m_oldHandler;
-};
 
 TEST_F(ConsoleTest, FailedHistorySaveKeepsTheWindowOpenAndTheNextCloseSavesOnceTheDiskHasRoom) {
   startConnected();

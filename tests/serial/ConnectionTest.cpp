@@ -16,7 +16,8 @@
 namespace {
 
 const QString kOpenFailed = "Что-то не открывается порт. Программа может работать только с COM1..COM9.";
-const QString kAutoConnectWarning = "При включенном режиме AutoConnect в некоторых драйверах COM-порта возможны глюки!";
+const QString kAutoConnectWarning =
+    "При включенном режиме AutoConnect в некоторых драйверах COM-порта возможны глюки!";
 
 QStringList items(const QComboBox* box) {
   QStringList out;
@@ -25,8 +26,8 @@ QStringList items(const QComboBox* box) {
 }
 
 bool portControlsEnabled(TForm1& f) {
-  return f.ComPort->isEnabled() && f.BaudRate->isEnabled() && f.BTRescan->isEnabled() && f.ComBits->isEnabled() &&
-         f.ComStopBits->isEnabled();
+  return f.ComPort->isEnabled() && f.BaudRate->isEnabled() && f.BTRescan->isEnabled() &&
+         f.ComBits->isEnabled() && f.ComStopBits->isEnabled();
 }
 
 bool portControlsDisabled(TForm1& f) {
@@ -39,7 +40,8 @@ using PortChooserTest = TerminalHarness;
 TEST_F(PortChooserTest, StartupWithoutAListFallsBackToComPortsSilently) {
   ports.listing = {};
   start();
-  EXPECT_EQ(items(form().ComPort), QStringList({"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9"}));
+  EXPECT_EQ(items(form().ComPort),
+            QStringList({"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9"}));
   EXPECT_EQ(form().ComPort->currentText(), "");
   EXPECT_TRUE(notifier.messages.isEmpty());
 

@@ -8,10 +8,12 @@
 
 #include "platform/Cp1251.h"
 
-E2eHarness::~E2eHarness() { terminal.reset(); }
+E2eHarness::~E2eHarness() {
+  terminal.reset();
+}
 
 void E2eHarness::start() {
-  terminal = std::make_unique<Terminal>(PlatformServices{port, ports, clock, sleeper, pointer, notifier});
+  terminal = std::make_unique<Terminal>(services());
 }
 
 void E2eHarness::connectTo(const std::string& path) {

@@ -12,24 +12,13 @@
 #include <memory>
 
 #include "app/Terminal.h"
-#include "doubles/FakePointer.h"
-#include "doubles/FakePortList.h"
-#include "doubles/RecordingNotifier.h"
-#include "platform/PosixSerialPort.h"
-#include "platform/SystemClock.h"
-#include "platform/ThreadSleeper.h"
+#include "support/RealPlatform.h"
 #include "support/TempWorkDir.h"
 #include "ui/TForm1.h"
 
-class E2eHarness : public ::testing::Test {
+class E2eHarness : public ::testing::Test, protected RealPlatform {
  protected:
   TempWorkDir dir;
-  PosixSerialPort port;
-  FakePortList ports;
-  SystemClock clock;
-  ThreadSleeper sleeper;
-  FakePointer pointer;
-  RecordingNotifier notifier;
   std::unique_ptr<Terminal> terminal;
 
   ~E2eHarness() override;

@@ -2,11 +2,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
 
 #include "receive/ReceiveController.h"
+#include "ui/LogWindow.h"
 
 TerminalHarness::TerminalHarness() {
   port.existingPaths = {kDevice};
@@ -15,7 +15,9 @@ TerminalHarness::TerminalHarness() {
   clock.time = LocalTime{2024, 3, 5, 14, 3, 7, 125, 2};
 }
 
-TerminalHarness::~TerminalHarness() { terminal.reset(); }
+TerminalHarness::~TerminalHarness() {
+  terminal.reset();
+}
 
 void TerminalHarness::start() {
   terminal = std::make_unique<Terminal>(PlatformServices{port, ports, clock, sleeper, pointer, notifier});
@@ -35,7 +37,9 @@ void TerminalHarness::typeAndEnter(const QString& text, bool ctrl) {
   QTest::keyClick(form().MainStrCmd, Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
 }
 
-QString TerminalHarness::log() const { return terminal->form().MainWindow->toPlainText(); }
+QString TerminalHarness::log() const {
+  return terminal->form().MainWindow->toPlainText();
+}
 
 void TerminalHarness::tickAfter(int ms) {
   clock.advanceMs(ms);

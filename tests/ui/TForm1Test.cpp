@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "ui/ClickableLabel.h"
+#include "ui/LogWindow.h"
 #include "ui/TForm1.h"
 #include "ui/UpDownArrows.h"
 

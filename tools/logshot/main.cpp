@@ -12,13 +12,8 @@
 #include <cstdio>
 
 #include "app/Terminal.h"
-#include "doubles/FakePointer.h"
-#include "doubles/FakePortList.h"
-#include "doubles/RecordingNotifier.h"
-#include "platform/PosixSerialPort.h"
-#include "platform/SystemClock.h"
-#include "platform/ThreadSleeper.h"
 #include "sending/ConsoleController.h"
+#include "support/RealPlatform.h"
 #include "support/TempWorkDir.h"
 #include "support/VirtualDevice.h"
 #include "ui/TForm1.h"
@@ -41,14 +36,9 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   TempWorkDir dir;
-  PosixSerialPort port;
-  FakePortList ports;
-  SystemClock clock;
-  ThreadSleeper sleeper;
-  FakePointer pointer;
-  RecordingNotifier notifier;
+  RealPlatform platform;
   VirtualDevice device({"", "answer", "OK"});
-  Terminal terminal({port, ports, clock, sleeper, pointer, notifier});
+  Terminal terminal(platform.services());
   TForm1& f = terminal.form();
   f.show();
   f.ComPort->setCurrentText(QString::fromStdString(device.path()));
