@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QPlainTextEdit>
+#include "ui/LogWindow.h"
 #include <cstdlib>
 #include <string>
 
@@ -33,7 +33,7 @@ std::string hexLine(size_t bytes) {
 
 void sendPath(benchmark::State& state, const std::string& line, const std::string& tailTemplate,
               OutputMode mode) {
-  QPlainTextEdit log;
+  LogWindow log;
   log.resize(937, 373);
   log.show();
   LocalTime now{2024, 3, 5, 14, 3, 7, 125, 2};

@@ -86,7 +86,7 @@ class LogWindow : public QAbstractScrollArea {
 
   int m_lineSpacing = 0;
   int m_ascent = 0;
-  int m_rowsWidth = -1;  // the wrap width m_rowCounts were computed for
+  int m_rowsWidth = -1;                         // the wrap width m_rowCounts were computed for
   std::array<qreal, 0x500> m_commonAdvances{};  // Latin and Cyrillic; negative = not measured
   QHash<QChar, qreal> m_otherAdvances;
 };

@@ -171,8 +171,8 @@ void TForm1::buildLogViews() {
   fw::setBackground(SecondWindow, colors::tooltipBackground());
   SecondWindow->hide();
 
-  for (QAbstractScrollArea* view : {static_cast<QAbstractScrollArea*>(MainWindow),
-                                    static_cast<QAbstractScrollArea*>(SecondWindow)}) {
+  for (QAbstractScrollArea* view :
+       {static_cast<QAbstractScrollArea*>(MainWindow), static_cast<QAbstractScrollArea*>(SecondWindow)}) {
     view->setGeometry(kRegionLeft, kLogTop, kRegionWidth, kLogHeight);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->setToolTip(kLogHint);
