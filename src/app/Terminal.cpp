@@ -24,11 +24,11 @@
 #include "ui/TOpenPortError.h"
 #include "ui/WidgetColors.h"
 
-Terminal::Terminal(const PlatformServices& platform)
+Terminal::Terminal(const PlatformServices& platform, int labelRefreshMs)
     : m_platform(platform), m_link(platform.port, platform.sleeper), m_form(std::make_unique<TForm1>()) {
   TForm1& f = *m_form;
   m_logFile = std::make_unique<LogFileController>(f, platform.clock, platform.notifier);
-  m_logView = std::make_unique<LogView>(f, *m_logFile);
+  m_logView = std::make_unique<LogView>(f, *m_logFile, labelRefreshMs);
   m_portAccess = std::make_unique<PortAccessController>(f, m_link, platform.ports, platform.notifier);
   m_connection =
       std::make_unique<ConnectionController>(f, *m_portAccess, m_link, platform.sleeper, platform.notifier);
@@ -96,6 +96,7 @@ void Terminal::FormCreate() {
   wireMacroPanel();
   f.ListDec->setEnabled(false);
   f.ListInc->setEnabled(true);
+  m_logView->labels().flush();
 }
 
 bool Terminal::FormClose() {

@@ -34,7 +34,12 @@ class QString;
 
 class Terminal {
  public:
-  explicit Terminal(const PlatformServices& platform);
+  // How often the counter labels may repaint while data flows.
+  static constexpr int kLabelRefreshMs = 25;
+
+  // labelRefreshMs 0 puts every counter on screen at once (for tests that
+  // read the labels right after an action).
+  explicit Terminal(const PlatformServices& platform, int labelRefreshMs = kLabelRefreshMs);
   ~Terminal();
 
   TForm1& form() { return *m_form; }

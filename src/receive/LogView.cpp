@@ -14,7 +14,8 @@
 #include "ui/TForm1.h"
 #include "ui/WidgetColors.h"
 
-LogView::LogView(TForm1& form, LogFileController& logFile) : m_form(form), m_logFile(logFile) {
+LogView::LogView(TForm1& form, LogFileController& logFile, int labelRefreshMs)
+    : m_form(form), m_logFile(logFile), m_labels(labelRefreshMs) {
   connect(m_form.BTLog, &QPushButton::clicked, this, &LogView::BTLogClick);
   connect(m_form.StartStop, &QPushButton::clicked, this, &LogView::StartStopClick);
   connect(m_form.BTClrStat, &QPushButton::clicked, this, &LogView::BTClrStatClick);
@@ -33,14 +34,14 @@ void LogView::append(std::string_view entry) {
 }
 
 void LogView::showStatistics() {
-  m_form.LSend->setText(QString::fromStdString(m_stats.sendLabel()));
-  m_form.LRead->setText(QString::fromStdString(m_stats.readLabel()));
+  m_labels.setText(m_form.LSend, QString::fromStdString(m_stats.sendLabel()));
+  m_labels.setText(m_form.LRead, QString::fromStdString(m_stats.readLabel()));
   showGaps();
 }
 
 void LogView::showGaps() {
-  m_form.MinTimeWait->setText(QString::fromStdString(m_stats.minLabel()));
-  m_form.MaxTimeWait->setText(QString::fromStdString(m_stats.maxLabel()));
+  m_labels.setText(m_form.MinTimeWait, QString::fromStdString(m_stats.minLabel()));
+  m_labels.setText(m_form.MaxTimeWait, QString::fromStdString(m_stats.maxLabel()));
 }
 
 void LogView::BTLogClick() {

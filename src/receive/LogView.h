@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "receive/PacketStatistics.h"
+#include "ui/DeferredLabels.h"
 
 class LogFileController;
 class TForm1;
@@ -17,7 +18,8 @@ class TForm1;
 class LogView : public QObject {
   Q_OBJECT
  public:
-  LogView(TForm1& form, LogFileController& logFile);
+  // labelRefreshMs: how often the counter labels may repaint (0: at once).
+  LogView(TForm1& form, LogFileController& logFile, int labelRefreshMs);
 
   // The filter test on an entry: the filter is empty or occurs in it.
   bool passes(std::string_view entry) const;
@@ -25,6 +27,7 @@ class LogView : public QObject {
   void append(std::string_view entry);
 
   PacketStatistics& statistics() { return m_stats; }
+  DeferredLabels& labels() { return m_labels; }
   // Shows the four statistics labels from the counters.
   void showStatistics();
   void showGaps();
@@ -43,6 +46,7 @@ class LogView : public QObject {
   TForm1& m_form;
   LogFileController& m_logFile;
   PacketStatistics m_stats;
+  DeferredLabels m_labels;
   std::string m_filter;  // FiltrLog's text as bytes, kept in step with the field
   bool m_paused = false;
 };

@@ -35,7 +35,7 @@ void ReceiveController::RxTimerTimer() {
       m_assembler.RxTimerTick(m_link.port(), in, [this](bool gapPassed) { ReadBufRxInLog(gapPassed); });
   if (got > 0) {
     m_totals.addRx(got);
-    m_form.StaticText3->setText(QString::fromStdString(m_totals.label()));
+    m_log.labels().setText(m_form.StaticText3, QString::fromStdString(m_totals.label()));
   }
 }
 
@@ -57,7 +57,7 @@ void ReceiveController::ReadBufRxInLog(bool gapPassed) {
   if (m_log.passes(entry)) {
     PacketStatistics& stats = m_log.statistics();
     const bool gapsChanged = stats.recordReceived(WeekClockMs(m_clock.now()));
-    m_form.LRead->setText(QString::fromStdString(stats.readLabel()));
+    m_log.labels().setText(m_form.LRead, QString::fromStdString(stats.readLabel()));
     if (gapsChanged) m_log.showGaps();
     m_log.append(entry);
   }

@@ -73,7 +73,7 @@ void TransmitController::transmit(const std::string& line) {
   SerialPort& port = m_link.port();
   port.purge();
   m_totals.addTx(static_cast<int>(payload.bytes.size()));
-  m_form.StaticText3->setText(QString::fromStdString(m_totals.label()));
+  m_log.labels().setText(m_form.StaticText3, QString::fromStdString(m_totals.label()));
   port.write(payload.bytes.data(), static_cast<int>(payload.bytes.size()));
-  m_form.LSend->setText(QString::fromStdString(stats.sendLabel()));
+  m_log.labels().setText(m_form.LSend, QString::fromStdString(stats.sendLabel()));
 }

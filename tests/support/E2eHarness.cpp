@@ -13,7 +13,7 @@ E2eHarness::~E2eHarness() {
 }
 
 void E2eHarness::start() {
-  terminal = std::make_unique<Terminal>(services());
+  terminal = std::make_unique<Terminal>(services(), 0);
 }
 
 void E2eHarness::connectTo(const std::string& path) {

@@ -4,7 +4,8 @@
 // timers. Only the message boxes are recorded instead of shown, and the port
 // list is given by the test (the system never lists pseudo-terminals).
 // The device is a real pseudo-terminal: PtyPair in-process, or the vdevice
-// tool. waitUntil() runs the event loop until a condition holds.
+// tool. waitUntil() runs the event loop until a condition holds. Counter
+// labels are set at once, so a test can read them right after an action.
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@ TerminalHarness::~TerminalHarness() {
 }
 
 void TerminalHarness::start() {
-  terminal = std::make_unique<Terminal>(PlatformServices{port, ports, clock, sleeper, pointer, notifier});
+  terminal = std::make_unique<Terminal>(PlatformServices{port, ports, clock, sleeper, pointer, notifier}, 0);
 }
 
 void TerminalHarness::startConnected() {
