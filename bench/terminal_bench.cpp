@@ -72,10 +72,20 @@ struct Program : RealPlatform {
   VirtualDevice device{{"", "silent", ""}};
   Terminal terminal{services()};
   long ticks = 0;
+  long fullReads = 0;  // ticks that read a whole 2048 bytes
+  long readingTicks = 0;
+  int lastRx = 0;
 
   Program() {
     TForm1& f = terminal.form();
-    QObject::connect(f.RxTimer, &QTimer::timeout, [this] { ++ticks; });
+    // Connected after the receive controller, so it runs after each tick.
+    QObject::connect(f.RxTimer, &QTimer::timeout, [this] {
+      ++ticks;
+      const int rx = terminal.totals().RxByteTotal;
+      if (rx != lastRx) ++readingTicks;
+      if (rx - lastRx == 2048) ++fullReads;
+      lastRx = rx;
+    });
     f.show();
     f.ComPort->setCurrentText(QString::fromStdString(device.path()));
     f.BaudRate->setCurrentIndex(7);
@@ -169,6 +179,8 @@ int streamMode(const std::string& kind, long bytes) {
 
   const int rx0 = p.terminal.totals().RxByteTotal;
   p.ticks = 0;
+  p.readingTicks = 0;
+  p.fullReads = 0;
   CpuWindow w;
   p.device.startStream(bytes, binary ? "binary" : "text");
   const bool complete = runFor(120000, [&] {
@@ -188,7 +200,8 @@ int streamMode(const std::string& kind, long bytes) {
               complete ? "yes" : "no", bytes, received, fileHoldsAll ? "yes" : "no");
   std::printf("seconds: %.3f\nbytes_per_second: %.0f\nticks_per_second_idle: %.1f\n", seconds,
               received / seconds, ticksPerSecond);
-  std::printf("ticks_per_second_streaming: %.1f\n", p.ticks / seconds);
+  std::printf("ticks_per_second_streaming: %.1f\nbytes_per_reading_tick: %.0f\nfull_reads_percent: %.1f\n",
+              p.ticks / seconds, received / double(p.readingTicks), 100.0 * p.fullReads / p.readingTicks);
   std::printf("fraction_of_ceiling: %.3f\ncpu_ms: %.1f\nlog_lines: %d\n", (received / seconds) / ceiling,
               cpuMs, f.MainWindow->blockCount());
   return complete && fileHoldsAll ? 0 : 1;
