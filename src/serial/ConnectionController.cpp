@@ -41,14 +41,9 @@ ConnectionController::ConnectionController(TForm1& form, PortAccessController& a
 void ConnectionController::BTConnectClick() {
   ButtonDisabled busy(m_form.BTConnect);
   if (ConnectRequested == 0) {
-    bool opened = false;
-    try {
-      opened = m_access.OpenPort();
-    } catch (const SettingsError& e) {
-      m_notifier.error(&m_form, QString::fromUtf8(e.what()));
-      return;
-    }
-    if (opened) {
+    const std::optional<bool> opened = openPort();
+    if (!opened) return;
+    if (*opened) {
       setLocked(true);
       m_form.BTConnect->setText(QStringLiteral("Disconnect"));
       ConnectRequested = 1;
@@ -87,20 +82,24 @@ void ConnectionController::CheckConnectTimer() {
   }
   if (alive) return;
 
-  bool reopened = false;
-  try {
-    reopened = m_access.OpenPort();
-  } catch (const SettingsError& e) {
-    m_notifier.error(&m_form, QString::fromUtf8(e.what()));
-    return;
-  }
-  if (!reopened) {
+  const std::optional<bool> reopened = openPort();
+  if (!reopened) return;
+  if (!*reopened) {
     setBackgroundColor(m_form.ComPort, colors::yellow());
     return;
   }
   setBackgroundColor(m_form.ComPort, colors::green());
   m_sleeper.sleepMs(kSettleAfterReconnectMs);
   sendOnConnect();
+}
+
+std::optional<bool> ConnectionController::openPort() {
+  try {
+    return m_access.OpenPort();
+  } catch (const SettingsError& e) {
+    m_notifier.error(&m_form, QString::fromUtf8(e.what()));
+    return std::nullopt;
+  }
 }
 
 void ConnectionController::setLocked(bool locked) {

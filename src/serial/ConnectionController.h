@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class Notifier;
 class PortAccessController;
@@ -36,6 +37,9 @@ class ConnectionController : public QObject {
   int ConnectRequested = 0;
 
  private:
+  // The open's result; nothing when a line-setting list had no item selected
+  // (already reported in the error box).
+  std::optional<bool> openPort();
   void setLocked(bool locked);
   void sendOnConnect();
 
