@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include "ui/LogWindow.h"
 #include <cstdlib>
 #include <string>
+#include "ui/LogWindow.h"
 
 #include "platform/Cp1251.h"
 #include "receive/LogEntry.h"

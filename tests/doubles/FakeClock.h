@@ -11,8 +11,9 @@ class FakeClock : public Clock {
   // Moves the clock forward by ms milliseconds, carrying into seconds,
   // minutes, hours and weekdays (the date fields are left alone).
   void advanceMs(int ms) {
-    long long total = ((((time.weekday - 1) * 24LL + time.hour) * 60 + time.minute) * 60 + time.second) * 1000 +
-                      time.millisecond + ms;
+    long long total =
+        ((((time.weekday - 1) * 24LL + time.hour) * 60 + time.minute) * 60 + time.second) * 1000 +
+        time.millisecond + ms;
     const long long week = 7LL * 24 * 3600 * 1000;
     total = ((total % week) + week) % week;
     time.millisecond = static_cast<int>(total % 1000);
