@@ -1,6 +1,7 @@
 // Quorvane: a terminal for one serial port at a time. Takes no arguments;
 // keeps its data files in the current directory.
 #include <QApplication>
+#include <QScreen>
 
 #include "app/Terminal.h"
 #include "platform/CursorPointerPosition.h"
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
   DialogNotifier notifier;
   Terminal terminal({port, ports, clock, sleeper, pointer, notifier});
 
-  terminal.form().show();
+  TForm1& form = terminal.form();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    form.move(screen->availableGeometry().center() - form.rect().center());
+  form.show();
   return QApplication::exec();
 }
