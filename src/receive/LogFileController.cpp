@@ -14,8 +14,7 @@ LogFileController::LogFileController(TForm1& form, Clock& clock, Notifier& notif
 }
 
 void LogFileController::StartLogClick() {
-  if (m_writing) {
-    m_writing = false;
+  if (m_active) {
     m_form.StartLog->setText("Go Log");
     setStatus(QStringLiteral("Запись в файл лога приостановлена (") + Cp1251::toUnicode(m_name) + ")");
     m_active = false;
@@ -33,7 +32,6 @@ void LogFileController::StartLogClick() {
     }
     m_name = name;
   }
-  m_writing = true;
   m_form.StartLog->setText("Pause Log");
   m_active = true;
   setStatus(QStringLiteral("Лог записывается в файл ") + Cp1251::toUnicode(m_name));
@@ -46,7 +44,6 @@ void LogFileController::write(std::string_view entry) {
   // Stop before reporting: the error box runs a nested event loop in which
   // more entries may arrive, and each must not fail again.
   m_active = false;
-  m_writing = false;
   m_form.StartLog->setText("Go Log");
   setStatus(QStringLiteral("Запись в файл лога остановлена из-за ошибки (") + Cp1251::toUnicode(m_name) +
             ": " + QString::fromLocal8Bit(error) + ")");

@@ -38,6 +38,5 @@ class LogFileController : public QObject {
   Notifier& m_notifier;
   LogFile m_file;
   std::string m_name;
-  bool m_active = false;
-  bool m_writing = false;  // the button's state: 1 writing, 0 off or paused
+  bool m_active = false;  // writing; off, paused or stopped by an error otherwise
 };

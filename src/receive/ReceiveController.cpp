@@ -51,12 +51,13 @@ void ReceiveController::ReadBufRxInLog(bool gapPassed) {
   m_assembler.clear();
   if (body.empty()) return;
 
+  const LocalTime now = m_clock.now();
   std::optional<LocalTime> stamp;
-  if (m_form.VisTime->isChecked()) stamp = m_clock.now();
+  if (m_form.VisTime->isChecked()) stamp = now;
   const std::string entry = receivedEntry(body, stamp);
   if (m_log.passes(entry)) {
     PacketStatistics& stats = m_log.statistics();
-    const bool gapsChanged = stats.recordReceived(WeekClockMs(m_clock.now()));
+    const bool gapsChanged = stats.recordReceived(WeekClockMs(now));
     m_log.labels().setText(m_form.LRead, QString::fromStdString(stats.readLabel()));
     if (gapsChanged) m_log.showGaps();
     m_log.append(entry);
