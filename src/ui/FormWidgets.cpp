@@ -24,14 +24,6 @@ QFont boldFont(const QWidget* parent) {
   return font;
 }
 
-void setBackground(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, color);
-  palette.setColor(QPalette::Base, color);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 QFrame* panel(QWidget* parent, const QString& name, const QRect& geometry, bool raised) {
   auto* frame = new QFrame(parent);
   frame->setObjectName(name);

@@ -9,7 +9,6 @@
 #include <QStringList>
 
 class QCheckBox;
-class QColor;
 class QComboBox;
 class QFont;
 class QFrame;
@@ -24,8 +23,6 @@ namespace formwidgets {
 // The parent's font at a pixel size, optionally bold.
 QFont pixelFont(const QWidget* parent, int pixelSize, bool bold);
 QFont boldFont(const QWidget* parent);
-
-void setBackground(QWidget* widget, const QColor& color);
 
 QFrame* panel(QWidget* parent, const QString& name, const QRect& geometry, bool raised);
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,

@@ -20,6 +20,7 @@
 #include "ui/FormWidgets.h"
 #include "ui/LogWindow.h"
 #include "ui/UpDownArrows.h"
+#include "ui/WidgetColors.h"
 
 namespace fw = formwidgets;
 
@@ -168,7 +169,7 @@ void TForm1::buildLogViews() {
 
   SecondWindow = new QPlainTextEdit(this);
   SecondWindow->setObjectName("SecondWindow");
-  fw::setBackground(SecondWindow, colors::tooltipBackground());
+  setBackgroundColor(SecondWindow, colors::tooltipBackground());
   SecondWindow->hide();
 
   for (QAbstractScrollArea* view :
@@ -287,7 +288,7 @@ void TForm1::buildMainPanel() {
 
   for (int k = 0; k < kHelpLineCount; ++k) {
     QLabel* line = fw::label(p, QString("STH%1").arg(k + 1), {}, {668, 72 + 16 * k, 261, 17});
-    fw::setBackground(line, colors::cream());
+    setBackgroundColor(line, colors::cream());
     line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     HelpLabels[k] = line;
   }
@@ -298,7 +299,7 @@ void TForm1::buildMainPanel() {
   StaticText1 =
       fw::label(p, "StaticText1", "Двойной клик по команде откроет окно полного редактирования макроса",
                 {8, 272, 641, 17}, true);
-  fw::setBackground(StaticText1, colors::yellow());
+  setBackgroundColor(StaticText1, colors::yellow());
   StaticText1->hide();
   StaticText3 = fw::label(p, "StaticText3", "TX: 0, RX: 0", {668, 272, 261, 17}, true);
 

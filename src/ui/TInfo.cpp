@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "ui/FormWidgets.h"
+#include "ui/WidgetColors.h"
 
 namespace fw = formwidgets;
 
@@ -12,7 +13,7 @@ TInfo::TInfo(QWidget* parent)
   setObjectName("TInfo");
   setWindowTitle("Info");
   setFont(QFont("Liberation Sans", 8));
-  fw::setBackground(this, Qt::white);
+  setBackgroundColor(this, Qt::white);
   setFixedSize(kWidth, kHeight);
 
   TitleLabel = fw::label(this, "TitleLabel", "Терминал для работы с COM-портом", {0, 12, kWidth, 20});

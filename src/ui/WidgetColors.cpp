@@ -15,12 +15,16 @@ QPalette::ColorRole roleFor(const QWidget* widget) {
 }  // namespace
 
 void setBackgroundColor(QWidget* widget, const QColor& color) {
+  // Text areas paint Base, labels, panels and windows paint Window; setting
+  // both keeps one rule for every kind of control.
   QPalette palette = widget->palette();
-  palette.setColor(roleFor(widget), color);
-  if (qobject_cast<QComboBox*>(widget)) palette.setColor(QPalette::Button, color);
+  palette.setColor(QPalette::Window, color);
+  palette.setColor(QPalette::Base, color);
+  auto* combo = qobject_cast<QComboBox*>(widget);
+  if (combo) palette.setColor(QPalette::Button, color);
   widget->setPalette(palette);
-  if (qobject_cast<QLabel*>(widget)) widget->setAutoFillBackground(true);
-  if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
+  if (!combo && !qobject_cast<QLineEdit*>(widget)) widget->setAutoFillBackground(true);
+  if (combo && combo->lineEdit()) {
     QPalette editPalette = combo->lineEdit()->palette();
     editPalette.setColor(QPalette::Base, color);
     combo->lineEdit()->setPalette(editPalette);
